@@ -1,9 +1,46 @@
+// Entry point of the module.
+//
+// VN2400_DEMO_SCREENSHOT=<file> makes the program save a picture of its
+// active window after VN2400_DEMO_SECONDS (default 5) seconds and end; the
+// demo script uses it where no display exists.
 #include <QApplication>
 #include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+
+static void ScheduleDemoScreenshot()
+{
+    const char* file = std::getenv("VN2400_DEMO_SCREENSHOT");
+    if (!file || !*file)
+        return;
+    const char* secondsText = std::getenv("VN2400_DEMO_SECONDS");
+    int seconds = secondsText ? std::atoi(secondsText) : 5;
+    if (seconds <= 0)
+        seconds = 5;
+    QString path = QString::fromLocal8Bit(file);
+    QTimer::singleShot(seconds * 1000, [path] {
+        QWidget* window = QApplication::activeWindow();
+        if (!window) {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() &&
+                    (!window || w->width() * w->height() > window->width() * window->height()))
+                    window = w;
+        }
+        if (window && window->grab().save(path))
+            std::fprintf(stderr, "screenshot saved to %s\n", qPrintable(path));
+        else
+            std::fprintf(stderr, "no window to take a screenshot of\n");
+        QApplication::exit(0);
+    });
+}
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    ScheduleDemoScreenshot();
     QLabel label("VN-2400");
     label.resize(767, 200);
     label.show();
