@@ -4,8 +4,6 @@
 
 #include <array>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace {
@@ -243,11 +241,19 @@ bool LoadCatalogue(QnCatalogue slot, const std::string& path)
 {
     if (!ValidSlot(slot))
         return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // C streams: a read error (a folder, a vanished file) is a plain result
+    // here, never an exception.
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
         return false;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    std::string bytes;
+    char buf[4096];
+    size_t got;
+    while ((got = std::fread(buf, 1, sizeof buf, f)) > 0)
+        bytes.append(buf, got);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed)
         return false;
     // The file is read once, so the count and the texts always agree even if
     // the file changes while it is being loaded.
