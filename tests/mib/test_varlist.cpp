@@ -130,7 +130,8 @@ TEST(VarList, AssignCopiesDeeplyButNotTheInstance)
     assigned = source;
     EXPECT_EQ(assigned.ListKind, MVT_FMV);
     EXPECT_EQ(assigned.Count(), 4);
-    assigned = assigned; // self-assignment keeps the list
+    QnSNMPVarList& alias = assigned;
+    assigned = alias; // self-assignment keeps the list
     EXPECT_EQ(assigned.Count(), 4);
     assigned.Clear();
     EXPECT_EQ(assigned.Count(), 0);
