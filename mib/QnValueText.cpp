@@ -580,7 +580,12 @@ std::string DecodeInstanceValue(uint32_t syntax, bool impliedLast, const std::st
         return b;
     };
     // A length prefix, or every remaining sub-identifier for an implied index.
-    auto length = [&]() -> size_t { return impliedLast ? left() : std::min<size_t>(next(), left()); };
+    auto length = [&]() -> size_t {
+        if (impliedLast)
+            return left();
+        const size_t n = next();
+        return std::min(n, left());
+    };
 
     std::string text;
     switch (syntax) {
