@@ -424,8 +424,10 @@ struct NsSession
 {
     void* sp = nullptr;
     std::string key;
-    std::string userName; // SNMPv3 only
-    std::string address;  // "a.b.c.d/port"
+    std::string userName;        // SNMPv3 only
+    std::string address;         // "a.b.c.d/port"
+    std::string engineId;        // SNMPv3: the agent's engine id the session uses
+    bool explicitEngine = false; // given by the target, not discovered
     bool async = false;
     bool stale = false;   // credentials changed: not used for new requests
     bool closing = false; // being closed: time-outs mean "destroyed"
@@ -477,8 +479,13 @@ struct Snmp::Impl
     void closeSession(NsSession* s);
     void closeIdle(std::unordered_map<std::string, std::unique_ptr<NsSession>>& map, bool staleOnly);
     int serviceSockets(int waitMs);
+    void learnEngineId(NsSession* s);
     int deliverReady();
-    void markStale(const std::string& userName, const std::string& address);
+    // Marks SNMPv3 sessions stale (all users when userName is empty, all
+    // agents when address is empty; only synchronous ones when syncOnly;
+    // not those using keepEngine) and closes those that are idle.
+    void markStale(const std::string& userName, const std::string& address, bool syncOnly = false,
+                   const std::string* keepEngine = nullptr);
 };
 
 namespace {
@@ -544,6 +551,34 @@ int nsCallback(int op, netsnmp_session* ss, int /*reqid*/, netsnmp_pdu* pdu, voi
 
 } // namespace
 
+// After the library has talked to the agent: note the engine id it
+// discovered, so that later sessions to that agent need no discovery. May
+// close idle sessions (never call it from inside the library).
+void Snmp::Impl::learnEngineId(NsSession* s)
+{
+    if (s->userName.empty() || !s->sp)
+        return;
+    netsnmp_session* open = snmp_sess_session(s->sp);
+    if (!open || open->securityEngineIDLen == 0)
+        return;
+    std::string id(reinterpret_cast<const char*>(open->securityEngineID), open->securityEngineIDLen);
+    if (id == s->engineId)
+        return;
+    s->engineId = id;
+    if (s->explicitEngine)
+        return;
+    std::string& cached = engineIds()[s->address];
+    if (cached == id)
+        return;
+    // The agent has a new engine id (replaced, or reset without its
+    // persistent state): sessions using the old one would only see their
+    // answers dropped.
+    cached = id;
+    const std::string address = s->address;
+    for (Snmp::Impl* d : liveImpls())
+        d->markStale(std::string(), address, false, &id);
+}
+
 void Snmp::Impl::closeSession(NsSession* s)
 {
     if (!s->sp)
@@ -573,13 +608,17 @@ void Snmp::Impl::closeIdle(std::unordered_map<std::string, std::unique_ptr<NsSes
     }
 }
 
-void Snmp::Impl::markStale(const std::string& userName, const std::string& address)
+void Snmp::Impl::markStale(const std::string& userName, const std::string& address, bool syncOnly,
+                           const std::string* keepEngine)
 {
-    for (auto* map : {&asyncSessions, &syncSessions})
+    for (auto* map : {&asyncSessions, &syncSessions}) {
+        if (syncOnly && map == &asyncSessions)
+            continue;
         for (auto& [key, s] : *map)
             if (!s->userName.empty() && (userName.empty() || s->userName == userName) &&
-                (address.empty() || s->address == address))
+                (address.empty() || s->address == address) && (!keepEngine || s->engineId != *keepEngine))
                 s->stale = true;
+    }
     closeIdle(asyncSessions, true);
     closeIdle(syncSessions, true);
     // Stale sessions still waiting for answers get a new key so that a new
@@ -727,12 +766,8 @@ NsSession* Snmp::Impl::session(const SnmpTarget& target, const UserEntry* user, 
     s->async = async;
     if (netsnmp_transport* tr = snmp_sess_transport(sp))
         s->fd = tr->sock;
-    if (v3) {
-        netsnmp_session* open = snmp_sess_session(sp);
-        if (open && open->securityEngineIDLen && ut->get_engine_id().len() == 0)
-            engineIds()[address] =
-                std::string(reinterpret_cast<const char*>(open->securityEngineID), open->securityEngineIDLen);
-    }
+    s->explicitEngine = v3 && ut->get_engine_id().len() != 0;
+    s->engineId = engine;
     NsSession* raw = s.get();
     map[key] = std::move(s);
     if (async && watcher && raw->fd >= 0)
@@ -840,12 +875,24 @@ int Snmp::Impl::send(int command, Pdu& pdu, const SnmpTarget& target, snmp_callb
         snmp_free_pdu(np);
         auto it = table.find(id);
         if (!it->second.done) {
-            --s->live;
             netsnmp_session* open = snmp_sess_session(s->sp);
-            int e = open ? open->s_snmp_errno : snmp_errno;
-            table.erase(it);
+            int e = open && open->s_snmp_errno ? open->s_snmp_errno : snmp_errno;
             int st = mapLibraryError(e);
-            return st == SNMP_CLASS_ERROR ? SNMP_CLASS_TL_FAILED : st;
+            if (st == SNMP_CLASS_TIMEOUT) {
+                // The engine-id discovery inside the send went unanswered:
+                // that is this request's time-out.
+                Pending& p = it->second;
+                --s->live;
+                p.done = true;
+                p.reason = SNMP_CLASS_TIMEOUT;
+                p.pdu.set_error_status(SNMP_CLASS_TIMEOUT);
+                if (!sync)
+                    ready.push_back(id);
+            } else {
+                --s->live;
+                table.erase(it);
+                return st == SNMP_CLASS_ERROR ? SNMP_CLASS_TL_FAILED : st;
+            }
         }
         // The library completed the request inside the send (a local
         // security failure, say): that result is its completion.
@@ -877,6 +924,21 @@ int Snmp::Impl::send(int command, Pdu& pdu, const SnmpTarget& target, snmp_callb
     }
     Pending done = std::move(table.at(id));
     table.erase(id);
+    if (v3 && done.isResponse)
+        learnEngineId(s);
+    if (done.reason == SNMP_CLASS_TIMEOUT && v3) {
+        // Either the agent is gone, or it answers with an engine id or
+        // engine time this process no longer matches (its answers are then
+        // dropped unseen): the next synchronous request discovers it again.
+        const std::string address = target.get_address().get_printable();
+        auto e = engineIds().find(address);
+        if (e != engineIds().end()) {
+            std::string old = e->second;
+            engineIds().erase(e);
+            free_enginetime(reinterpret_cast<u_char*>(old.data()), old.size());
+        }
+        markStale(std::string(), address, true);
+    }
     if (done.reason != SNMP_CLASS_ASYNC_RESPONSE)
         return done.reason;
     if (done.isResponse) {
@@ -936,6 +998,16 @@ int Snmp::Impl::serviceSockets(int waitMs)
             netsnmp_large_fd_set_cleanup(&set);
         }
         snmp_sess_timeout(s->sp);
+    }
+    // Learning may close sessions: look each one up again.
+    std::vector<std::string> learn;
+    for (NsSession* s : list)
+        if (!s->userName.empty() && s->engineId.empty())
+            learn.push_back(s->key);
+    for (const std::string& key : learn) {
+        auto it = asyncSessions.find(key);
+        if (it != asyncSessions.end())
+            learnEngineId(it->second.get());
     }
     return r;
 }

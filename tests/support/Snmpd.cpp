@@ -131,12 +131,12 @@ std::string Snmpd::log() const
 
 bool Snmpd::launch()
 {
-    const std::string conf = folder_ + "/snmpd.conf";
     const std::string pidFile = folder_ + "/snmpd.pid";
     const std::string listen = "udp:127.0.0.1:" + std::to_string(port_);
     const std::string logFile = folder_ + "/snmpd.log";
-    std::vector<std::string> args = {kSnmpd, "-f",    "-Lo", "-C",    "-c",  conf,
-                                     "-I",   "-smux", "-p",  pidFile, listen};
+    // The configuration comes from SNMPCONFPATH (our folder only), which
+    // also makes snmpd read back its persistent state (engine id, boots).
+    std::vector<std::string> args = {kSnmpd, "-f", "-Lo", "-I", "-smux", "-p", pidFile, listen};
 
     // The environment: a persistent folder of its own and no MIB files.
     std::vector<std::string> env;
@@ -146,7 +146,7 @@ bool Snmpd::launch()
             env.emplace_back(*e);
     }
     env.push_back("SNMP_PERSISTENT_DIR=" + folder_ + "/persist");
-    env.push_back("SNMPCONFPATH=" + folder_);
+    env.push_back("SNMPCONFPATH=" + folder_ + ":" + folder_ + "/persist");
     env.push_back("MIBS=");
 
     std::vector<char*> argv, envp;
