@@ -12,6 +12,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -133,6 +134,19 @@ double DoubleFromBits(uint64_t bits)
 uint64_t BitsOfDouble(double v)
 {
     return std::bit_cast<uint64_t>(v);
+}
+
+// A number read as extended precision, as a double. A number just above the
+// largest double (the 15-digit text of that double) is that double; beyond it
+// is infinity.
+double ToDouble(long double v)
+{
+    constexpr long double max = std::numeric_limits<double>::max();
+    if (v > max)
+        return v < max * (1 + 1e-14L) ? double(max) : std::numeric_limits<double>::infinity();
+    if (v < -max)
+        return v > -max * (1 + 1e-14L) ? -double(max) : -std::numeric_limits<double>::infinity();
+    return double(v);
 }
 
 double DateTimeNumberOrRaise(const std::string& text)
@@ -439,7 +453,7 @@ std::string TextToPacked(const std::string& text, uint32_t syntax)
         PutLE64(out, Decimal64Input(text));
         break;
     case SYN_DOUBLE:
-        PutLE64(out, BitsOfDouble(double(ReadNumber(text))));
+        PutLE64(out, BitsOfDouble(ToDouble(ReadNumber(text))));
         break;
     case SYN_DATETIME:
         out = QnDateTime(text).ToWire();
@@ -699,7 +713,7 @@ std::string EncodeInstanceValue(uint32_t syntax, bool impliedLast, const std::st
     case SYN_BCDATETIME: {
         if (absent && syntax == SYN_BCDATETIME)
             break;
-        const double v = syntax == SYN_DOUBLE ? double(ReadNumber(value)) : DateTimeNumberOrRaise(value);
+        const double v = syntax == SYN_DOUBLE ? ToDouble(ReadNumber(value)) : DateTimeNumberOrRaise(value);
         const uint64_t bits = BitsOfDouble(v);
         add(bits & 0xFFFFFFFFu);
         add(bits >> 32);
