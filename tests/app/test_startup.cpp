@@ -638,3 +638,66 @@ TEST(Startup, CatalogueFilesOfTheHelpFolderAreLoaded)
     ResetCatalogues();
     EXPECT_NE(ErrorText(-3), "General text 3");
 }
+
+namespace {
+
+// Runs the test inside a fresh current folder, where the SNMP library keeps
+// its boot-counter file.
+class CurrentFolder
+{
+public:
+    CurrentFolder() : old_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+    ~CurrentFolder() { QDir::setCurrent(old_); }
+    std::string Path() const { return dir_.path().toStdString(); }
+
+private:
+    QTemporaryDir dir_;
+    QString old_;
+};
+
+} // namespace
+
+TEST(Startup, WithTheSnmpLibrary)
+{
+    CurrentFolder cwd;
+    Installation inst;
+    inst.WriteConfig("127.0.0.1",
+                     kBase + "SecurityLevel=1\nAuthProtocol=0\nPrivProtocol=0\nSecurityName=u\n");
+    Strings shown;
+    StartupHooks hooks;
+    hooks.ShowMessage = [&](const std::string& text) { shown.push_back(text); };
+
+    StartupResult r;
+    int status = -1;
+    ASSERT_TRUE(RunStartupOrReport({"/I127.0.0.1", "/Wpriv"}, r, status, hooks))
+        << ::testing::PrintToString(shown);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(FileExists(cwd.Path() + "/QnSNMP_PP_BootCounter"));
+    EXPECT_EQ(DefaultTimeout, 100u);
+    EXPECT_EQ(DefaultSecurity.Version, 3);
+    EXPECT_EQ(DefaultSecurity.ReadCommunity, "wombat");
+    EXPECT_EQ(DefaultSecurity.WriteCommunity, "priv");
+    EXPECT_EQ(DefaultSecurity.SecurityLevel, 2);
+    EXPECT_EQ(DefaultSecurity.SecurityName, "u");
+    EXPECT_TRUE(r.SnmpV3MenuEnabled);
+    QnSNMPShutdown();
+}
+
+TEST(Startup, SnmpLibraryFailureIsShownAndEndsStartup)
+{
+    CurrentFolder cwd;
+    Installation inst;
+    // A folder where the boot-counter file should be: it can be neither read nor saved.
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(cwd.Path() + "/QnSNMP_PP_BootCounter")));
+    Strings shown;
+    StartupHooks hooks;
+    hooks.ShowMessage = [&](const std::string& text) { shown.push_back(text); };
+    StartupResult r;
+    int status = 0;
+    EXPECT_FALSE(RunStartupOrReport({"/I127.0.0.1"}, r, status, hooks));
+    EXPECT_EQ(status, STARTUP_EXIT_FAILED);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], "(DoDUDE++) Error when saving SNMP engine boots counter!");
+    QnSNMPShutdown();
+}
