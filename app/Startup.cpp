@@ -3,6 +3,7 @@
 #include "platform/QnIni.h"
 #include "platform/QnPath.h"
 #include "platform/QnRegistry.h"
+#include "ui/TApplication.h"
 
 #include <QString>
 
@@ -275,8 +276,7 @@ namespace {
 
 void ShowPlainMessage(const std::string& text)
 {
-    // SEAM: routed through the toolkit layer's plain message box once it exists.
-    (void)text;
+    ShowMessage(QString::fromStdString(text));
 }
 
 } // namespace
@@ -305,10 +305,7 @@ StartupResult RunStartup(const std::vector<std::string>& arguments, const Startu
 
     StartupSession session{DefaultDevice, DefaultScope, DefaultSecurity, SessionTexts{}};
     if (arguments.empty()) {
-        if (hooks.ShowMessage)
-            hooks.ShowMessage(NO_PARAMETER_TEXT);
-        else
-            ShowPlainMessage(NO_PARAMETER_TEXT);
+        ShowPlainMessage(NO_PARAMETER_TEXT);
         result.NoParameter = true;
     } else {
         ApplyArguments(arguments, result.MibFolder, session);
@@ -324,20 +321,14 @@ StartupResult RunStartup(const std::vector<std::string>& arguments, const Startu
 bool RunStartupOrReport(const std::vector<std::string>& arguments, StartupResult& result, int& exitStatus,
                         const StartupHooks& hooks)
 {
-    auto show = [&](const std::string& text) {
-        if (hooks.ShowMessage)
-            hooks.ShowMessage(text);
-        else
-            ShowPlainMessage(text);
-    };
     try {
         result = RunStartup(arguments, hooks);
     } catch (const std::exception& e) {
-        show(e.what());
+        ShowPlainMessage(e.what());
         exitStatus = STARTUP_EXIT_FAILED;
         return false;
     } catch (...) {
-        show("Unknown error during start-up");
+        ShowPlainMessage("Unknown error during start-up");
         exitStatus = STARTUP_EXIT_FAILED;
         return false;
     }

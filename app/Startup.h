@@ -120,15 +120,15 @@ struct StartupResult
     bool SnmpV3MenuEnabled = false;
 };
 
-// The steps of start-up that reach outside; tests replace them.
+// The steps of start-up that reach outside; tests replace them. Messages
+// ("No parameter input", an error's text) always go through the toolkit's
+// plain message box, which tests answer with its responder.
 struct StartupHooks
 {
     // Starts the SNMP library (QnSNMPStartup with the given folder).
     std::function<void(const std::string& folder)> SnmpStartup;
     // Loads one catalogue file (LoadCatalogue).
     std::function<void(QnCatalogue slot, const std::string& path)> LoadCatalogue;
-    // Shows a text in a plain message box.
-    std::function<void(const std::string& text)> ShowMessage;
 };
 
 // The whole start-up sequence, in order, on DefaultDevice, DefaultScope and

@@ -4,6 +4,8 @@
 #include "app/Startup.h"
 #include "platform/QnPath.h"
 #include "support/StandInEnv.h"
+#include "ui/TApplication.h"
+#include "ui/TestHooks.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -487,12 +489,28 @@ private:
     ScopedEnv env_;
 };
 
-// Hooks that record what start-up does instead of starting the SNMP library
-// and showing message boxes. The library's start sets the start values, with
-// a version of 1 to show that start-up resets it.
+// Records what start-up does: the SNMP library's start and the catalogue
+// loads through its hooks (the library's start sets the start values, with a
+// version of 1 to show that start-up resets it), message boxes through the
+// toolkit's responder, which presses OK.
 struct Recorder
 {
     Strings events;
+    std::vector<TMessageBoxRequest> boxes;
+    TMessageBoxResponder previous;
+
+    Recorder()
+    {
+        previous = SetMessageBoxResponder([this](const TMessageBoxRequest& r) {
+            events.push_back("message:" + r.text.toStdString());
+            boxes.push_back(r);
+            return IDOK;
+        });
+    }
+    ~Recorder() { SetMessageBoxResponder(previous); }
+    Recorder(const Recorder&) = delete;
+    Recorder& operator=(const Recorder&) = delete;
+
     StartupHooks Hooks()
     {
         StartupHooks h;
@@ -507,7 +525,6 @@ struct Recorder
         h.LoadCatalogue = [this](QnCatalogue slot, const std::string& path) {
             events.push_back("catalogue" + std::to_string(int(slot)) + ":" + path);
         };
-        h.ShowMessage = [this](const std::string& text) { events.push_back("message:" + text); };
         return h;
     }
 };
@@ -597,6 +614,8 @@ TEST(Startup, NoArgumentShowsNoParameterInputAndEnds)
     ASSERT_FALSE(rec.events.empty());
     EXPECT_EQ(rec.events.back(), "message:No parameter input");
     EXPECT_EQ(std::count(rec.events.begin(), rec.events.end(), "message:No parameter input"), 1);
+    ASSERT_EQ(rec.boxes.size(), 1u);
+    EXPECT_EQ(rec.boxes[0].buttons, QVector<int>{IDOK}) << "a plain box with one OK button";
 }
 
 TEST(Startup, IntegerErrorIsShownAndEndsWithFailureStatus)
@@ -663,16 +682,15 @@ TEST(Startup, WithTheSnmpLibrary)
     Installation inst;
     inst.WriteConfig("127.0.0.1",
                      kBase + "SecurityLevel=1\nAuthProtocol=0\nPrivProtocol=0\nSecurityName=u\n");
-    Strings shown;
+    Recorder shown; // message boxes only; the real library and catalogue loader
     StartupHooks hooks;
-    hooks.ShowMessage = [&](const std::string& text) { shown.push_back(text); };
 
     StartupResult r;
     int status = -1;
     ASSERT_TRUE(RunStartupOrReport({"/I127.0.0.1", "/Wpriv"}, r, status, hooks))
-        << ::testing::PrintToString(shown);
+        << ::testing::PrintToString(shown.events);
     EXPECT_EQ(status, 0);
-    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(shown.events.empty());
     EXPECT_TRUE(FileExists(cwd.Path() + "/QnSNMP_PP_BootCounter"));
     EXPECT_EQ(DefaultTimeout, 100u);
     EXPECT_EQ(DefaultSecurity.Version, 3);
@@ -690,14 +708,12 @@ TEST(Startup, SnmpLibraryFailureIsShownAndEndsStartup)
     Installation inst;
     // A folder where the boot-counter file should be: it can be neither read nor saved.
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(cwd.Path() + "/QnSNMP_PP_BootCounter")));
-    Strings shown;
+    Recorder shown; // message boxes only; the real library and catalogue loader
     StartupHooks hooks;
-    hooks.ShowMessage = [&](const std::string& text) { shown.push_back(text); };
     StartupResult r;
     int status = 0;
     EXPECT_FALSE(RunStartupOrReport({"/I127.0.0.1"}, r, status, hooks));
     EXPECT_EQ(status, STARTUP_EXIT_FAILED);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], "(DoDUDE++) Error when saving SNMP engine boots counter!");
+    EXPECT_EQ(shown.events, Strings{"message:(DoDUDE++) Error when saving SNMP engine boots counter!"});
     QnSNMPShutdown();
 }
