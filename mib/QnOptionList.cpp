@@ -1,5 +1,9 @@
 #include "mib/QnOptionList.h"
 
+#include "ui/TComboBox.h"
+#include "ui/TRadioGroup.h"
+
+#include <QStringList>
 #include <cerrno>
 #include <cstdlib>
 #include <limits>
@@ -161,4 +165,51 @@ std::string QnOptionList::NameToValue(const std::string& name) const
     if (kind_ == Prefix)
         return e.TextValue + name.substr(e.Name.size());
     return e.TextValue;
+}
+
+namespace {
+
+QStringList Names(const std::vector<QnOptionList::Entry>& entries)
+{
+    QStringList names;
+    names.reserve(qsizetype(entries.size()));
+    for (const auto& e : entries)
+        names.append(QString::fromStdString(e.Name));
+    return names;
+}
+
+} // namespace
+
+void QnOptionList::FillItems(TComboBox* combo) const
+{
+    if (!combo)
+        return;
+    combo->Items()->Assign(Names(entries_));
+}
+
+void QnOptionList::FillItems(TRadioGroup* group) const
+{
+    if (!group)
+        return;
+    group->Items()->Assign(Names(entries_));
+}
+
+void QnOptionList::SelectItem(TComboBox* combo, const std::string& text) const
+{
+    if (!combo)
+        return;
+    int i = FindByName(text);
+    if (i < 0)
+        i = FindByValue(text);
+    combo->SetItemIndex(i);
+}
+
+void QnOptionList::SelectItem(TRadioGroup* group, const std::string& text) const
+{
+    if (!group)
+        return;
+    int i = FindByName(text);
+    if (i < 0)
+        i = FindByValue(text);
+    group->SetItemIndex(i);
 }

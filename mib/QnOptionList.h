@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+class TComboBox;
+class TRadioGroup;
+
 // Source pairs. An array ends with a pair whose Name is null.
 struct QnIntOption
 {
@@ -46,6 +49,15 @@ public:
     int FindByValue(const std::string& value) const;
     std::string ValueToName(const std::string& value) const;
     std::string NameToValue(const std::string& name) const;
+
+    // Replaces the control's items by the names in entry order, so that item
+    // positions equal entry positions.
+    void FillItems(TComboBox* combo) const;
+    void FillItems(TRadioGroup* group) const;
+    // Selects the entry named by the text, or else the entry whose value it is;
+    // neither clears the selection.
+    void SelectItem(TComboBox* combo, const std::string& text) const;
+    void SelectItem(TRadioGroup* group, const std::string& text) const;
 
 private:
     uint32_t kind_;
