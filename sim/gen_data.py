@@ -1208,7 +1208,7 @@ HAND = [
         ('.1', 2, 'i', None), ('.2', 76, 'r', None), ('.3', 73, 'r', None), ('.4', 76, 'r', None),
         ('.5', 76, 'r', None), ('.6', 76, 'r', None), ('.7', 2, 'r', None), ('.8', 2, 'w', 'member'),
         ('.9', 76, 'w', None), ('.10', 2, 'w', 'rs3')]),
-    ('stpStateScalar', ENT + '.12.15', 0, 0, []),
+    ('ledStatus', SWL2 + '.1.1', 0, 0, [('.5', 4, 'r', None)]),
     # SNMP community table: rows for the default communities (the simulator adds
     # the communities of its command line).
     ('snmpCommunityTable', '1.3.6.1.6.3.18.1.1.1', 3, 1, [

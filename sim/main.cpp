@@ -122,6 +122,34 @@ std::vector<std::string> SplitColon(const std::string& s)
     return parts;
 }
 
+bool TakesValue(const std::string& name)
+{
+    return name != "allow-any-address" && name != "verbose" && name != "help";
+}
+
+bool KnownOption(const std::string& name)
+{
+    static const char* const names[] = {"listen",
+                                        "allow-any-address",
+                                        "community-read",
+                                        "community-write",
+                                        "user",
+                                        "data",
+                                        "save",
+                                        "state-dir",
+                                        "config",
+                                        "drop",
+                                        "delay",
+                                        "error",
+                                        "loop-column",
+                                        "verbose",
+                                        "help"};
+    for (const char* n : names)
+        if (name == n)
+            return true;
+    return false;
+}
+
 void ReadConfigFile(const std::string& file, Options& o);
 
 // Applies one option; returns false when it is unknown.
@@ -208,11 +236,6 @@ bool Apply(const std::string& name, const std::string* value, Options& o)
     return true;
 }
 
-bool TakesValue(const std::string& name)
-{
-    return name != "allow-any-address" && name != "verbose" && name != "help";
-}
-
 void ReadConfigFile(const std::string& file, Options& o)
 {
     std::ifstream in(file);
@@ -237,6 +260,8 @@ void ReadConfigFile(const std::string& file, Options& o)
                     value.pop_back();
             }
         }
+        if (!KnownOption(name))
+            Fail(file + ":" + std::to_string(n) + ": unknown option " + name);
         if (TakesValue(name) && value.empty())
             Fail(file + ":" + std::to_string(n) + ": " + name + " needs a value");
         if (!Apply(name, TakesValue(name) ? &value : nullptr, o))
@@ -299,6 +324,8 @@ int main(int argc, char** argv)
             name = name.substr(0, eq);
             inlineValue = true;
         }
+        if (!KnownOption(name))
+            Fail("unknown option --" + name + " (see --help)");
         if (TakesValue(name) && !inlineValue) {
             if (i + 1 >= argc)
                 Fail("--" + name + " needs a value");
