@@ -685,17 +685,56 @@ void TControl::DispatchKeyRelease(QKeyEvent* e, const std::function<void(QKeyEve
     base(e);
 }
 
-void TControl::DispatchFocusIn(QFocusEvent* e)
+// Enter and exit follow the control that has the focus inside its window:
+// they fire when that control changes, never when the window merely loses or
+// regains the activation (another window, a message box, a popup).
+namespace {
+class TFocusMemory : public QObject
 {
-    if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
-        return;
+public:
+    explicit TFocusMemory(QWidget* window) : QObject(window)
+    {
+        setObjectName(QStringLiteral("vclFocusMemory"));
+    }
+    QPointer<QWidget> current;
+
+    static TFocusMemory* Of(QWidget* w)
+    {
+        QWidget* window = w->window();
+        auto* m =
+            window->findChild<TFocusMemory*>(QStringLiteral("vclFocusMemory"), Qt::FindDirectChildrenOnly);
+        return m ? m : new TFocusMemory(window);
+    }
+};
+
+bool ActivationReason(QFocusEvent* e)
+{
+    return e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason;
+}
+} // namespace
+
+void TControl::DispatchFocusIn(QFocusEvent*)
+{
+    TFocusMemory* m = TFocusMemory::Of(self_);
+    if (m->current == self_)
+        return; // the window got the activation back
+    QPointer<QWidget> previous = m->current;
+    m->current = self_;
+    if (previous) {
+        // The focus moved while the window was inactive.
+        if (TControl* c = FromWidget(previous))
+            c->OnExit(c);
+    }
     OnEnter(this);
 }
 
 void TControl::DispatchFocusOut(QFocusEvent* e)
 {
-    if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
+    if (ActivationReason(e))
         return;
+    TFocusMemory* m = TFocusMemory::Of(self_);
+    if (m->current == self_)
+        m->current = nullptr;
     OnExit(this);
 }
 

@@ -12,19 +12,20 @@ namespace {
 class TLengthValidator : public QValidator
 {
 public:
-    TLengthValidator(QLineEdit* edit, const int* maxLength) : QValidator(edit), edit_(edit), max_(maxLength)
+    TLengthValidator(QLineEdit* edit, const int* maxLength, const int* acceptedLength)
+        : QValidator(edit), max_(maxLength), accepted_(acceptedLength)
     {
     }
     State validate(QString& input, int&) const override
     {
-        if (*max_ > 0 && input.size() > *max_ && input.size() > edit_->text().size())
+        if (*max_ > 0 && input.size() > *max_ && input.size() > *accepted_)
             return Invalid;
         return Acceptable;
     }
 
 private:
-    QLineEdit* edit_;
     const int* max_;
+    const int* accepted_; // length of the text before this edit
 };
 
 class TMemoLines : public TStrings
@@ -84,8 +85,11 @@ private:
 TEdit::TEdit(QWidget* parent) : QLineEdit(ClientOf(parent)), TControl(this)
 {
     resize(121, 21);
-    setValidator(new TLengthValidator(this, &maxLength_));
-    connect(this, &QLineEdit::textChanged, this, [this] { OnChange(this); });
+    setValidator(new TLengthValidator(this, &maxLength_, &acceptedLength_));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& t) {
+        acceptedLength_ = static_cast<int>(t.size());
+        OnChange(this);
+    });
 }
 
 TEdit::~TEdit() = default;

@@ -50,6 +50,7 @@ protected:
 
 private:
     int maxLength_ = 0;
+    int acceptedLength_ = 0;
     QChar passwordChar_;
 };
 

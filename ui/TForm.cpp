@@ -63,11 +63,6 @@ void TForm::SetCaption(const QString& c)
     setWindowTitle(c);
 }
 
-static int MenuHeight(QMenuBar* bar)
-{
-    return bar && !bar->isHidden() ? bar->sizeHint().height() : 0;
-}
-
 int TForm::ClientWidth() const
 {
     return width();
@@ -75,7 +70,7 @@ int TForm::ClientWidth() const
 
 int TForm::ClientHeight() const
 {
-    return std::max(0, height() - MenuHeight(menuBar_));
+    return std::max(0, height() - menuHeight_);
 }
 
 QRect TForm::ClientRect() const
@@ -90,7 +85,7 @@ void TForm::SetClientWidth(int v)
 
 void TForm::SetClientHeight(int v)
 {
-    SetBounds(Left(), Top(), width(), v + MenuHeight(menuBar_));
+    SetBounds(Left(), Top(), width(), v + menuHeight_);
 }
 
 void TForm::SetBounds(int left, int top, int width, int height)
@@ -111,8 +106,8 @@ void TForm::SetBounds(int left, int top, int width, int height)
 
 void TForm::LayoutClient()
 {
-    const int mh = MenuHeight(menuBar_);
-    if (menuBar_)
+    const int mh = menuHeight_;
+    if (menuBar_ && mh > 0)
         menuBar_->setGeometry(0, 0, width(), mh);
     client_->setGeometry(0, mh, width(), std::max(0, height() - mh));
     Realign();
@@ -214,7 +209,6 @@ void TForm::ApplyPosition()
 
 void TForm::SetMenu(TMainMenu* m)
 {
-    const int ch = ClientHeight();
     menu_ = m;
     if (!m) {
         delete menuBar_;
@@ -226,7 +220,14 @@ void TForm::SetMenu(TMainMenu* m)
         menuBar_->show();
         m->AttachTo(menuBar_);
     }
-    SetBounds(Left(), Top(), width(), ch + MenuHeight(menuBar_));
+    MenuChanged();
+}
+
+void TForm::MenuChanged()
+{
+    const int ch = ClientHeight();
+    menuHeight_ = menuBar_ ? menuBar_->sizeHint().height() : 0;
+    SetBounds(Left(), Top(), width(), ch + menuHeight_);
 }
 
 void TForm::SetParent(QWidget* parent)
@@ -260,7 +261,8 @@ void TForm::SetVisible(bool v)
                 position_ == poOwnerFormCenter)
                 ApplyPosition();
             QWidget::setVisible(true);
-            raise();
+            if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+                raise();
             activateWindow();
         } else {
             QWidget::setVisible(true);

@@ -57,6 +57,9 @@ public:
     void SetKeyPreview(bool k) { keyPreview_ = k; }
     TMainMenu* Menu() const { return menu_; }
     void SetMenu(TMainMenu* m);
+    // The menu's entries changed: the menu bar may change its height, the
+    // client area keeps its size.
+    void MenuChanged();
 
     // Hosting: a form with a parent is a control of that parent, not a window.
     void SetParent(QWidget* parent) override;
@@ -123,6 +126,7 @@ private:
     QWidget* owner_;
     QWidget* client_;
     QMenuBar* menuBar_ = nullptr;
+    int menuHeight_ = 0;
     TMainMenu* menu_ = nullptr;
     QEventLoop* loop_ = nullptr;
     TButton* defaultButton_ = nullptr;

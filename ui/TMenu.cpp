@@ -17,6 +17,8 @@ TMenuItem::TMenuItem(QObject* owner) : QObject(owner), action_(new QAction(this)
 
 TMenuItem::~TMenuItem()
 {
+    for (TMenuItem* i : items_)
+        i->parent_ = nullptr;
     if (parent_)
         parent_->items_.removeAll(this);
     delete menu_;
@@ -150,4 +152,6 @@ void TMainMenu::Rebuild()
     bar_->clear();
     for (TMenuItem* i : root_->items_)
         bar_->addAction(i->action_);
+    if (auto* f = qobject_cast<TForm*>(bar_->parentWidget()))
+        f->MenuChanged();
 }
