@@ -505,6 +505,7 @@ int nsCallback(int op, netsnmp_session* ss, int /*reqid*/, netsnmp_pdu* pdu, voi
             p.reason = SNMP_CLASS_ASYNC_RESPONSE;
         } else if (pdu) {
             std::vector<Vb> vbs;
+            vbs.reserve(p.pdu.vbs().size());
             for (auto* v = pdu->variables; v; v = v->next_variable)
                 vbs.push_back(fromNetsnmpVar(v));
             p.pdu.set_vblist(std::move(vbs));
@@ -903,7 +904,7 @@ int Snmp::Impl::send(int command, Pdu& pdu, const SnmpTarget& target, snmp_callb
 
     // Synchronous: serve only this dedicated session until the request ends.
     while (!table.at(id).done) {
-        int numfds = 0, block = 0;
+        int numfds = 0, block = 1; // 1: the timeout becomes the time to the next expiry
         struct timeval tv
         {
         };
