@@ -12,6 +12,7 @@
 #include <fstream>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -95,6 +96,14 @@ void record(int reason, Snmp*, Pdu& pdu, SnmpTarget& target, void* data)
     c->reason = reason;
     c->errorStatus = pdu.get_error_status();
     c->address = target.get_address().get_printable();
+}
+
+double cpuSeconds()
+{
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
+           double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
 }
 
 double secondsSince(std::chrono::steady_clock::time_point t0)
@@ -352,8 +361,10 @@ TEST_F(SessionTest, NoAnswerTimesOutAfterTheRetriesInTheTimeAllowed)
             target.set_retry(2);
             Pdu pdu = sysUpTimePdu();
             auto t0 = std::chrono::steady_clock::now();
+            const double cpu0 = cpuSeconds();
             EXPECT_EQ(snmp_->get(pdu, target), SNMP_CLASS_TIMEOUT) << port;
             double took = secondsSince(t0);
+            EXPECT_LT(cpuSeconds() - cpu0, 0.1) << "the wait must sleep, not spin";
             EXPECT_GE(took, 0.58) << port;
             EXPECT_LT(took, 1.2) << port;
         }
