@@ -34,6 +34,11 @@ const Oid kCurrentTime = {1, 3, 6, 1, 4, 1, 98762, 12, 10, 10, 1, 0};
 const Oid kUpTimeText = {1, 3, 6, 1, 4, 1, 98762, 12, 10, 10, 2, 0};
 const Oid kCurrentClock = {1, 3, 6, 1, 4, 1, 98762, 12, 10, 2, 0};
 
+const Oid kVlanStatic = {1, 3, 6, 1, 2, 1, 17, 7, 1, 4, 3, 1};
+const Oid kVlanCurrent = {1, 3, 6, 1, 2, 1, 17, 7, 1, 4, 2, 1};
+const Oid kNumVlans = {1, 3, 6, 1, 2, 1, 17, 7, 1, 1, 4, 0};
+const Oid kVlanDeletes = {1, 3, 6, 1, 2, 1, 17, 7, 1, 4, 1, 0};
+
 const int kPorts = 28;
 
 long IntAt(const Store& s, Oid o, long fallback)
@@ -400,6 +405,75 @@ int CheckSet(const Oid& o, const netsnmp_variable_list* vb, const std::map<RowRe
     return SNMP_ERR_NOCREATION;
 }
 
+// Writes a value as part of the transaction, when it differs from the stored one.
+void Change(Transaction* t, const Oid& o, const Value& v, bool writable)
+{
+    const Object* old = gStore->Find(o);
+    if (old && old->value == v)
+        return;
+    t->Remember(o);
+    gStore->Put(o, v, writable);
+}
+
+// The current VLAN table, the VLAN count and the deletion counter follow the static VLANs.
+void UpdateCurrentVlans(Transaction* t, long deleted)
+{
+    auto& objects = gStore->Objects();
+    std::map<oid, std::pair<std::string, std::string>> active; // VLAN ID: egress and untagged ports
+    const Oid status = With(kVlanStatic, {5});
+    for (auto it = objects.lower_bound(status); it != objects.end() && IsPrefix(status, it->first); ++it) {
+        if (it->first.size() != status.size() + 1 || it->second.value.integer != 1)
+            continue;
+        oid vid = it->first.back();
+        const Object* egress = gStore->Find(With(kVlanStatic, {2, vid}));
+        const Object* untagged = gStore->Find(With(kVlanStatic, {4, vid}));
+        active[vid] = {egress ? egress->value.bytes : std::string(8, '\0'),
+                       untagged ? untagged->value.bytes : std::string(8, '\0')};
+    }
+    // Rows of VLANs that are gone or not active go; the others are written afresh.
+    std::vector<Oid> stale;
+    for (auto it = objects.lower_bound(kVlanCurrent);
+         it != objects.end() && IsPrefix(kVlanCurrent, it->first); ++it)
+        if (it->first.size() == kVlanCurrent.size() + 3 && !active.count(it->first.back()))
+            stale.push_back(it->first);
+    for (auto& o : stale) {
+        t->Remember(o);
+        objects.erase(o);
+    }
+    for (auto& [vid, ports] : active) {
+        Value v;
+        v.type = ASN_GAUGE;
+        v.integer = static_cast<long>(vid);
+        Change(t, With(kVlanCurrent, {3, 0, vid}), v, false);
+        Value egress;
+        egress.type = ASN_OCTET_STR;
+        egress.bytes = ports.first;
+        Change(t, With(kVlanCurrent, {4, 0, vid}), egress, false);
+        Value untagged = egress;
+        untagged.bytes = ports.second;
+        Change(t, With(kVlanCurrent, {5, 0, vid}), untagged, false);
+        Value permanent;
+        permanent.integer = 2;
+        Change(t, With(kVlanCurrent, {6, 0, vid}), permanent, false);
+        if (!gStore->Find(With(kVlanCurrent, {7, 0, vid}))) {
+            Value created;
+            created.type = ASN_TIMETICKS;
+            created.integer = static_cast<long>(netsnmp_get_agent_uptime() & 0xFFFFFFFF);
+            Change(t, With(kVlanCurrent, {7, 0, vid}), created, false);
+        }
+    }
+    Value count;
+    count.type = ASN_GAUGE;
+    count.integer = static_cast<long>(active.size());
+    if (gStore->Find(kNumVlans))
+        Change(t, kNumVlans, count, false);
+    if (const Object* deletes = gStore->Find(kVlanDeletes); deletes && deleted > 0) {
+        Value v = deletes->value;
+        v.integer = (v.integer + deleted) & 0xFFFFFFFF;
+        Change(t, kVlanDeletes, v, false);
+    }
+}
+
 void ApplySet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests)
 {
     Transaction* t = GetTransaction(reqinfo);
@@ -446,11 +520,21 @@ void ApplySet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* request
         const Object* old = gStore->Find(o);
         objects[o] = Object{v, old ? old->writable : true};
     }
-    for (auto& row : destroyed)
-        for (const Oid& cell : gStore->RowCells(row.entry, row.instance)) {
+    long vlansDeleted = 0;
+    bool vlansTouched = false;
+    for (auto& row : destroyed) {
+        auto cells = gStore->RowCells(row.entry, row.instance);
+        if (row.entry == kVlanStatic && !cells.empty())
+            ++vlansDeleted;
+        for (const Oid& cell : cells) {
             t->Remember(cell);
             objects.erase(cell);
         }
+    }
+    for (auto* r = requests; r; r = r->next)
+        vlansTouched = vlansTouched || IsPrefix(kVlanStatic, RequestOid(r));
+    if (vlansTouched)
+        UpdateCurrentVlans(t, vlansDeleted);
 }
 
 int Handler(netsnmp_mib_handler*, netsnmp_handler_registration* reg, netsnmp_agent_request_info* reqinfo,
@@ -639,6 +723,38 @@ std::string LedStatus(const Store& s, long seconds)
         led[3 + 2 * (p - 1)] = speed >= 1000 ? 0x02 : speed >= 100 ? 0x04 : 0x03;
     }
     return led;
+}
+
+void SetCommunities(Store& store, const std::vector<std::string>& communities, const std::string& engineId)
+{
+    const Oid entry = {1, 3, 6, 1, 6, 3, 18, 1, 1, 1};
+    auto& objects = store.Objects();
+    objects.erase(objects.lower_bound(entry), objects.lower_bound(With(entry, {0xFFFFFFFF})));
+    for (const std::string& c : communities) {
+        Oid index;
+        for (unsigned char ch : c)
+            index.push_back(ch);
+        auto cell = [&](oid column) {
+            Oid o = With(entry, {column});
+            o.insert(o.end(), index.begin(), index.end());
+            return o;
+        };
+        Value text;
+        text.type = ASN_OCTET_STR;
+        text.bytes = c;
+        store.Put(cell(2), text, true);
+        store.Put(cell(3), text, true);
+        text.bytes = engineId;
+        store.Put(cell(4), text, true);
+        text.bytes.clear();
+        store.Put(cell(5), text, true);
+        store.Put(cell(6), text, true);
+        Value number;
+        number.integer = 3; // nonVolatile
+        store.Put(cell(7), number, true);
+        number.integer = 1; // active
+        store.Put(cell(8), number, true);
+    }
 }
 
 void RegisterStore(Store* store, const Faults* faults)

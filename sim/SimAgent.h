@@ -27,6 +27,9 @@ const Oid& LedStatusOid();
 // The LED string for the given moment (seconds since the agent started).
 std::string LedStatus(const Store& store, long seconds);
 
+// Fills the community table with the communities the agent accepts.
+void SetCommunities(Store& store, const std::vector<std::string>& communities, const std::string& engineId);
+
 // Registers the store's handler on every served subtree.
 void RegisterStore(Store* store, const Faults* faults);
 

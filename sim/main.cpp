@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -418,7 +419,7 @@ int main(int argc, char** argv)
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, o.stateDir.c_str());
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, confDir.c_str());
     setenv("MIBS", "", 1);
-    netsnmp_register_loghandler(NETSNMP_LOGHANDLER_STDERR, o.verbose ? LOG_INFO : LOG_ERR);
+    netsnmp_register_loghandler(NETSNMP_LOGHANDLER_STDERR, o.verbose ? LOG_NOTICE : LOG_ERR);
 
     char noSmux[] = "-smux";
     add_to_init_list(noSmux);
@@ -438,6 +439,15 @@ int main(int argc, char** argv)
     init_snmpNotifyFilterTable();
     vnsim::RegisterStore(&store, &o.faults);
     init_snmp(kApp);
+    {
+        u_char engine[64];
+        size_t len = snmpv3_get_engineID(engine, sizeof engine);
+        std::vector<std::string> communities = o.readCommunities;
+        communities.insert(communities.end(), o.writeCommunities.begin(), o.writeCommunities.end());
+        std::sort(communities.begin(), communities.end());
+        communities.erase(std::unique(communities.begin(), communities.end()), communities.end());
+        vnsim::SetCommunities(store, communities, std::string(reinterpret_cast<char*>(engine), len));
+    }
     if (init_master_agent() != 0 || !main_session)
         Fail("cannot listen on " + o.listen, 1);
     vnsim::InstallPacketHook(o.verbose, &o.faults);

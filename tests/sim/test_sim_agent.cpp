@@ -272,6 +272,27 @@ TEST_F(SimAgent, RowStatusCreatesWithDefaultsAndDestroys)
     EXPECT_EQ(Get(V2, trunk + ".1.2"), "No Such Instance currently exists at this OID");
 }
 
+TEST_F(SimAgent, CurrentVlansFollowTheStaticOnes)
+{
+    const std::string current = "1.3.6.1.2.1.17.7.1.4.2.1";
+    ASSERT_EQ(Set(V2W, kVlanStatic + ".5.30 i 4 " + kVlanStatic + ".2.30 x 0000000000000300 " + kVlanStatic +
+                           ".4.30 x 0000000000000100")
+                  .status,
+              0);
+    EXPECT_EQ(Get(V2, current + ".4.0.30"), "\"00 00 00 00 00 00 03 00 \"");
+    EXPECT_EQ(Get(V2, current + ".5.0.30"), "\"00 00 00 00 00 00 01 00 \"");
+    EXPECT_EQ(Get(V2, "1.3.6.1.2.1.17.7.1.1.4.0"), "5");
+    ASSERT_EQ(Set(V2W, kVlanStatic + ".5.10 i 6").status, 0);
+    EXPECT_EQ(Get(V2, current + ".3.0.10"), "No Such Instance currently exists at this OID");
+    EXPECT_EQ(Get(V2, "1.3.6.1.2.1.17.7.1.1.4.0"), "4");
+    EXPECT_EQ(Get(V2, "1.3.6.1.2.1.17.7.1.4.1.0"), "1"); // dot1qVlanNumDeletes
+    // A VLAN taken out of service leaves the current table until it is active again.
+    ASSERT_EQ(Set(V2W, kVlanStatic + ".5.20 i 2").status, 0);
+    EXPECT_EQ(Get(V2, current + ".3.0.20"), "No Such Instance currently exists at this OID");
+    ASSERT_EQ(Set(V2W, kVlanStatic + ".5.20 i 1").status, 0);
+    EXPECT_EQ(Get(V2, current + ".3.0.20"), "20");
+}
+
 TEST_F(SimAgent, StatusColumnsThatAreNotRowStatusCreateAndDelete)
 {
     // Q-BRIDGE static unicast entries: a write of permanent(3) creates, invalid(2) deletes.
