@@ -281,6 +281,14 @@ void ShowPlainMessage(const std::string& text)
 
 } // namespace
 
+std::vector<std::string> ArgumentsOf(int argc, char** argv)
+{
+    std::vector<std::string> args;
+    for (int i = 1; i < argc && argv[i]; ++i)
+        args.emplace_back(argv[i]);
+    return args;
+}
+
 StartupResult RunStartup(const std::vector<std::string>& arguments, const StartupHooks& hooks)
 {
     StartupResult result;

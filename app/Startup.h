@@ -131,8 +131,13 @@ struct StartupHooks
     std::function<void(QnCatalogue slot, const std::string& path)> LoadCatalogue;
 };
 
+// The program's arguments after its own name, byte for byte (no decoding,
+// so credentials arrive exactly as given).
+std::vector<std::string> ArgumentsOf(int argc, char** argv);
+
 // The whole start-up sequence, in order, on DefaultDevice, DefaultScope and
-// DefaultSecurity. Empty hooks take the real operations. Throws QnException
+// DefaultSecurity; `arguments` are the arguments after the program's name.
+// Empty hooks take the real operations. Throws QnException
 // (from the SNMP library's start) and InvalidIntegerError; nothing is caught.
 StartupResult RunStartup(const std::vector<std::string>& arguments, const StartupHooks& hooks = {});
 
