@@ -12,7 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 1)
         return 0;
-    static const std::string path = "/tmp/vn-fuzz-catalogue-" + std::to_string(getpid()) + ".err";
+    // A memory file system when there is one: the loader reads a real file.
+    static const std::string path = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
+                                    "/vn-fuzz-catalogue-" + std::to_string(getpid()) + ".err";
     const QnCatalogue slot = QnCatalogue(data[0] % CAT_COUNT);
     std::FILE* f = std::fopen(path.c_str(), "wb");
     FUZZ_CHECK(f);
@@ -25,7 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int builtIn = CatalogueBuiltInCount(slot);
     for (int i = -1; i < std::max(count, builtIn) + 2; ++i) {
         const std::string text = CatalogueText(slot, i);
-        FUZZ_CHECK(text.find('\n') == std::string::npos);
+        // A loaded text is one line (built-in texts may hold line breaks).
+        if (loaded && i >= 0 && i < count)
+            FUZZ_CHECK(text.find('\n') == std::string::npos);
         // Every position the program addresses has a text; nothing else does.
         FUZZ_CHECK(text.empty() == (i < 0 || i >= std::max(count, builtIn)));
     }
