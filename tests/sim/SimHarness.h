@@ -147,6 +147,16 @@ public:
     }
 
     int Port() const { return port_; }
+    // The simulator's resident memory in kB, from /proc; -1 when unknown.
+    long ResidentKb() const
+    {
+        std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+        std::string line;
+        while (std::getline(status, line))
+            if (line.rfind("VmRSS:", 0) == 0)
+                return std::atol(line.c_str() + 6);
+        return -1;
+    }
     const std::string& StateDir() const { return state_; }
     std::string Target() const { return "127.0.0.1:" + std::to_string(port_); }
 
