@@ -27,6 +27,7 @@ TButton::TButton(QWidget* parent) : QPushButton(ClientOf(parent)), TControl(this
     resize(75, 25);
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] { Click(); });
+    InitVisible();
 }
 
 TButton::~TButton()
@@ -126,6 +127,7 @@ TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(ClientOf(parent)), TCo
     setFocusPolicy(Qt::NoFocus);
     setToolButtonStyle(Qt::ToolButtonTextOnly);
     connect(this, &QToolButton::clicked, this, [this] { OnClick(this); });
+    InitVisible();
 }
 
 void TSpeedButton::SetGroupIndex(int g)

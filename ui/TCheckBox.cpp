@@ -7,6 +7,7 @@ TCheckBox::TCheckBox(QWidget* parent) : QCheckBox(ClientOf(parent)), TControl(th
 {
     resize(97, 17);
     connect(this, &QCheckBox::stateChanged, this, [this](int) { OnClick(this); });
+    InitVisible();
 }
 
 void TCheckBox::SetChecked(bool c)
@@ -68,6 +69,7 @@ TRadioButton::TRadioButton(QWidget* parent) : QRadioButton(ClientOf(parent)), TC
         if (on)
             OnClick(this);
     });
+    InitVisible();
 }
 
 void TRadioButton::SetChecked(bool c)

@@ -62,6 +62,7 @@ TComboBox::TComboBox(QWidget* parent)
         OnSelect(this);
         OnChange(this);
     });
+    InitVisible();
 }
 
 TComboBox::~TComboBox() = default;

@@ -217,11 +217,15 @@ void TFont::SetStyle(TFontStyles s)
 }
 
 // ---- TControl -----------------------------------------------------------------
-TControl::TControl(QWidget* self) : self_(self), font_(new TFont(this)), order_(++g_order)
+TControl::TControl(QWidget* self) : self_(self), font_(new TFont(this)), order_(++g_order) {}
+
+void TControl::InitVisible()
 {
-    // Controls are visible from the start, as the windows expect.
-    if (!self->isWindow() && self->parentWidget())
-        self->setVisible(true);
+    // Controls are visible from the start, as the windows expect. Called at
+    // the end of each control's constructor: showing sends events to the
+    // widget, which must be complete by then.
+    if (visible_ && !self_->isWindow() && self_->parentWidget())
+        self_->setVisible(true);
 }
 
 TControl::~TControl()

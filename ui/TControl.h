@@ -133,6 +133,9 @@ public:
 
 protected:
     explicit TControl(QWidget* self);
+    // Shows a control made with a parent; the last step of every control's
+    // constructor.
+    void InitVisible();
     // To be called from the control's keyPressEvent/keyReleaseEvent/focus handlers.
     // `base` runs the Qt widget's own handling with the (possibly replaced) event.
     void DispatchKeyPress(QKeyEvent* e, const std::function<void(QKeyEvent*)>& base);

@@ -90,6 +90,7 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(ClientOf(parent)), TControl(this)
         acceptedLength_ = static_cast<int>(t.size());
         OnChange(this);
     });
+    InitVisible();
 }
 
 TEdit::~TEdit() = default;
@@ -169,6 +170,7 @@ TMemo::TMemo(QWidget* parent) : QPlainTextEdit(ClientOf(parent)), TControl(this)
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     SetScrollBars(ssNone);
     connect(this, &QPlainTextEdit::textChanged, this, [this] { OnChange(this); });
+    InitVisible();
 }
 
 TMemo::~TMemo() = default;

@@ -54,11 +54,13 @@ public:
 
     explicit operator bool() const { return fn_ && *fn_; }
 
-    // Calling an empty handler does nothing.
+    // Calling an empty handler does nothing. The handler stays alive while it
+    // runs even if it replaces itself (a binding that unbinds from inside).
     void operator()(Args... a) const
     {
-        if (fn_ && *fn_)
-            (*fn_)(std::forward<Args>(a)...);
+        const std::shared_ptr<Function> keep = fn_;
+        if (keep && *keep)
+            (*keep)(std::forward<Args>(a)...);
     }
 
     const void* Owner() const { return owner_; }

@@ -32,8 +32,7 @@ TForm::TForm(QWidget* owner) : QWidget(OwnerWindow(owner), Qt::Window), TControl
 
 TForm::~TForm()
 {
-    if (created_)
-        OnDestroy(this);
+    DoDestroy();
     if (Application->MainForm() == this)
         Application->SetMainForm(nullptr);
     if (loop_)
@@ -51,6 +50,14 @@ void TForm::DoCreate()
         return;
     created_ = true;
     OnCreate(this);
+}
+
+void TForm::DoDestroy()
+{
+    if (!created_ || destroyed_)
+        return;
+    destroyed_ = true;
+    OnDestroy(this);
 }
 
 QString TForm::Caption() const

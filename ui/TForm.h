@@ -37,6 +37,10 @@ public:
     // Runs OnCreate once. A derived form calls it at the end of its constructor;
     // otherwise it runs before the form is first shown.
     void DoCreate();
+    // Runs OnDestroy once (after OnCreate ran). A derived form whose handler
+    // uses its members calls it first thing in its destructor; ~TForm calls it
+    // for forms that did not.
+    void DoDestroy();
 
     QString Caption() const;
     void SetCaption(const QString& c);
@@ -137,6 +141,7 @@ private:
     int modalResult_ = mrNone;
     bool keyPreview_ = false;
     bool created_ = false;
+    bool destroyed_ = false;
     bool positioned_ = false;
     bool closeCheckQueued_ = false;
     bool releaseAfterModal_ = false;

@@ -6,6 +6,7 @@
 TImage::TImage(QWidget* parent) : QWidget(ClientOf(parent)), TControl(this)
 {
     resize(105, 105);
+    InitVisible();
 }
 
 bool TImage::LoadFromFile(const QString& path)

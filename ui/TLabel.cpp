@@ -23,6 +23,7 @@ TLabel::TLabel(QWidget* parent) : QLabel(ClientOf(parent)), TControl(this)
     setAlignment(AlignOf(alignment_));
     setFocusPolicy(Qt::NoFocus);
     Fit();
+    InitVisible();
 }
 
 void TLabel::SetCaption(const QString& c)
@@ -100,6 +101,7 @@ TStaticText::TStaticText(QWidget* parent) : QLabel(ClientOf(parent)), TControl(t
     setAlignment(AlignOf(alignment_));
     setFocusPolicy(Qt::NoFocus);
     Fit();
+    InitVisible();
 }
 
 void TStaticText::SetCaption(const QString& c)

@@ -116,8 +116,8 @@ void TListItem::SetCaption(const QString& c)
 
 void TListItem::SubItemsChanged()
 {
-    if (TListView* lv = ListView())
-        lv->ItemChanged(this, ctText);
+    // Sub-item texts are not reported through OnChange (only the caption
+    // and the state of an item are), which keeps filling large tables cheap.
 }
 
 void TListItem::SetSelected(bool s)
@@ -255,6 +255,7 @@ TListView::TListView(QWidget* parent)
         if (columnClick_ && i >= 0 && i < columns_->Count())
             OnColumnClick(this, columns_->Items(i));
     });
+    InitVisible();
 }
 
 TListView::~TListView()

@@ -4,8 +4,9 @@
 // Events: OnSelectItem(Sender, Item, Selected) for every item that gains or
 // loses the selection, by the user or by code; OnClick on a mouse click (a
 // click on empty space clears the selection first); OnDblClick; OnChange after
-// an item is added, deleted or changes its texts or state (Item is null after a
-// deletion or Clear); OnMouseMove with viewport coordinates.
+// an item is added or deleted (Item is null after a deletion or Clear) and
+// when an item's caption or selection state changes (not for sub-item texts);
+// OnMouseMove with viewport coordinates.
 #pragma once
 
 #include "TControl.h"

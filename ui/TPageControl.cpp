@@ -5,6 +5,7 @@
 // ---- TTabSheet ----------------------------------------------------------------------
 TTabSheet::TTabSheet(TPageControl* pc) : QWidget(pc), TControl(this)
 {
+    InitVisible();
     if (pc)
         pc->AddPage(this);
 }
@@ -100,6 +101,7 @@ TPageControl::TPageControl(QWidget* parent) : QWidget(ClientOf(parent)), TContro
     tabBar_->hide();
     connect(tabBar_, &QTabBar::currentChanged, this, [this](int t) { TabClicked(t); });
     resize(289, 193);
+    InitVisible();
 }
 
 TPageControl::~TPageControl()

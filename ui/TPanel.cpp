@@ -50,6 +50,7 @@ TPanel::TPanel(QWidget* parent) : QFrame(ClientOf(parent)), TControl(this)
     setFrameStyle(QFrame::NoFrame);
     resize(185, 41);
     UpdateMargins();
+    InitVisible();
 }
 
 TPanel::~TPanel() = default;
@@ -154,6 +155,7 @@ void TPanel::mouseMoveEvent(QMouseEvent* e)
 TGroupBox::TGroupBox(QWidget* parent) : QGroupBox(ClientOf(parent)), TControl(this)
 {
     resize(185, 105);
+    InitVisible();
 }
 
 TGroupBox::~TGroupBox() = default;
@@ -179,6 +181,7 @@ TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(ClientOf(parent)), TContro
     setWidget(content_);
     content_->installEventFilter(this);
     resize(185, 41);
+    InitVisible();
 }
 
 TScrollBox::~TScrollBox() = default;
@@ -280,6 +283,7 @@ TSplitter::TSplitter(QWidget* parent) : QWidget(ClientOf(parent)), TControl(this
     resize(3, 100);
     SetAlign(alLeft);
     setCursor(Qt::SplitHCursor);
+    InitVisible();
 }
 
 TControl* TSplitter::Control() const

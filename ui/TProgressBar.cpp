@@ -6,6 +6,7 @@ TProgressBar::TProgressBar(QWidget* parent) : QProgressBar(ClientOf(parent)), TC
     setRange(0, 100);
     setValue(0);
     setTextVisible(false);
+    InitVisible();
 }
 
 void TProgressBar::SetPosition(int p)

@@ -49,6 +49,7 @@ TRadioGroup::TRadioGroup(QWidget* parent)
     : QGroupBox(ClientOf(parent)), TControl(this), items_(new TRadioGroupItems(this))
 {
     resize(185, 105);
+    InitVisible();
 }
 
 TRadioGroup::~TRadioGroup() = default;
@@ -70,7 +71,6 @@ void TRadioGroup::Rebuild()
     for (int i = 0; i < n; ++i) {
         buttons_[i]->setText(items_->Strings(i));
         buttons_[i]->setChecked(i == itemIndex_);
-        buttons_[i]->setEnabled(isEnabled());
     }
     updating_ = false;
     ArrangeButtons();

@@ -30,6 +30,7 @@ void TPen::SetWidth(int w)
 TShape::TShape(QWidget* parent) : QWidget(ClientOf(parent)), TControl(this)
 {
     resize(65, 65);
+    InitVisible();
 }
 
 void TShape::SetShape(TShapeType s)

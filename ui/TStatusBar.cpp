@@ -49,6 +49,7 @@ TStatusBar::TStatusBar(QWidget* parent)
 {
     resize(parentWidget() ? parentWidget()->width() : 200, 19);
     SetAlign(alBottom);
+    InitVisible();
 }
 
 TStatusBar::~TStatusBar() = default;

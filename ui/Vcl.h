@@ -6,7 +6,10 @@
 //   derives from the Qt widget that shows it and from TControl, so it is a
 //   QWidget too. Create a control with its parent: `new TEdit(panel)`; the
 //   parent (a Qt parent) deletes it. A form created with owner null is deleted
-//   by its creator (after ShowModal returns).
+//   by its creator (after ShowModal returns). A control made with a parent is
+//   shown at the end of its constructor; a class derived from a control whose
+//   Qt event handlers use its own members is made without a parent and then
+//   given one with SetParent.
 // - Properties are a getter named like the property and a setter with a Set
 //   prefix: Caption()/SetCaption(), Left()/SetLeft(), ItemIndex()/SetItemIndex().
 //   Lists are TStrings (Items(), Lines(), SubItems()).

@@ -303,3 +303,49 @@ TEST(Form, HostedFormIsAControlOfItsParent)
     EXPECT_THROW(panel->ShowModal(), std::logic_error);
     host.Close();
 }
+
+TEST(Form, OnActivateFiresEachTimeTheFormBecomesActive)
+{
+    TForm main;
+    int activations = 0;
+    main.OnActivate = [&](TObject*) { ++activations; };
+    main.Show();
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    EXPECT_EQ(activations, 1);
+
+    // A modal window opened and closed from the main form: one more activation.
+    TForm dialog(&main);
+    UiModalDriver driver([&](TForm& f) {
+        QApplication::setActiveWindow(&f);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+        f.Close();
+    });
+    dialog.ShowModal();
+    QApplication::setActiveWindow(&main);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    EXPECT_EQ(activations, 2);
+    main.Close();
+}
+
+TEST(Form, ClosingTheMainFormEndsTheProgramUnlessRefused)
+{
+    TForm main;
+    Application->SetMainForm(&main);
+    UiMessageBoxes boxes;
+    boxes.Answer(IDNO);
+    boxes.Answer(IDYES);
+    main.OnClose = [](TObject*, TCloseAction& a) {
+        if (MessageBox(nullptr, "Are you sure to exit?", "Exit", MB_YESNO) != IDYES)
+            a = caNone;
+    };
+    main.Show();
+    main.Close();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_FALSE(Application->Terminated());
+    main.Close();
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_EQ(boxes.Count(), 2);
+    Application->SetMainForm(nullptr);
+}

@@ -189,3 +189,17 @@ TEST(Keys, PostedFocusMoveHappensAfterTheCurrentHandler)
     EXPECT_FALSE(skipped->Focused());
     form.Close();
 }
+
+TEST(EventProperty, HandlerMayReplaceItselfWhileRunning)
+{
+    TEdit edit;
+    int calls = 0;
+    const std::string state(1000, 'x'); // copied into the handler
+    edit.OnChange = [&calls, &edit, state](TObject*) {
+        edit.OnChange = nullptr;                 // drops the property's reference to this very handler
+        calls += static_cast<int>(state.size()); // its captured state must still be there
+    };
+    edit.SetText("a");
+    edit.SetText("b");
+    EXPECT_EQ(calls, 1000);
+}
