@@ -355,7 +355,7 @@ void Store::Load(const std::string& text, const std::string& fileName)
                 throw std::invalid_argument("not sorted: " + w[0] + " does not follow " + OidText(lastOid));
             lastOid = o;
             last = &lastOid;
-            objects_[o] = Object{v, w[2] == "rw"};
+            objects_.emplace_hint(objects_.end(), std::move(o), Object{std::move(v), w[2] == "rw"});
         } catch (const std::invalid_argument& e) {
             throw DataError(fileName + ":" + std::to_string(lineNo) + ": " + e.what());
         }
