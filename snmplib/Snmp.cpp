@@ -1031,6 +1031,8 @@ int Snmp::Impl::deliverReady()
         p.pdu.set_request_id(id);
         p.cb(p.reason, self, p.pdu, *p.target, p.data);
         ++count;
+        if (!liveImpls().count(this))
+            break; // the callback destroyed the session
     }
     return count;
 }

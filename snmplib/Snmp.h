@@ -354,8 +354,14 @@ class Snmp
 public:
     // Opens the session. status is SNMP_CLASS_SUCCESS or an error. The
     // library is initialised on the first construction (numeric OIDs, no
-    // configuration files, no persistent state). port: the local UDP port of
-    // the sockets; 0 lets the system choose.
+    // configuration files, no persistent state). port: the local UDP port;
+    // only 0 is supported (each target gets a socket on a port the system
+    // picks), any other gives SNMP_CLASS_TL_UNSUPPORTED.
+    // SNMPv3: the first request to an agent discovers its engine id (this
+    // blocks for up to timeout x (retries + 1), even for an asynchronous
+    // send; an unanswered discovery is that request's time-out); the id is
+    // kept per agent address for later sessions. After a synchronous SNMPv3
+    // time-out the next request discovers the agent again.
     explicit Snmp(int& status, uint16_t port = 0);
     // Outstanding asynchronous requests complete at once with
     // SNMP_CLASS_SESSION_DESTROYED.

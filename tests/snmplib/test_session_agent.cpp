@@ -62,6 +62,8 @@ protected:
         int status = -99;
         snmp_ = std::make_unique<Snmp>(status);
         ASSERT_EQ(status, SNMP_CLASS_SUCCESS);
+        // As the program starts it: a local engine identity of its own.
+        ASSERT_EQ(mpInit(*snmp_, str("QnSNMP_PP_Application"), 2), SNMPv3_MP_OK);
     }
 
     static UdpAddress address()
@@ -186,7 +188,7 @@ TEST_F(AgentTest, SynchronousGetGetNextAndSetInEveryVersion)
 TEST_F(AgentTest, AsynchronousRequestsCompleteOnlyWhenEventsAreProcessed)
 {
     CTarget v1 = community(version1), v2 = community(version2c);
-    const auto& c3 = v3Cases()[3];
+    const V3Case c3 = v3Cases()[3];
     UTarget v3 = user(c3.name, c3.auth, c3.priv, c3.authPass, c3.privPass);
     const int level = c3.level;
 
