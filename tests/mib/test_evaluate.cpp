@@ -51,13 +51,29 @@ TEST(Evaluate, Comparison)
         int result; // -1: raises -1
     } cases[] = {
         {"10<9", 1}, // characters, not numbers
-        {"9<10", 0},   {"a=a", 1},  {" \"a\" = a ", 1}, {"\"a b\"=a b", 1}, {"a<>b", 1},   {"a<>a", 0},
-        {"b>=a", 1},   {"a>=a", 1}, {"a<=a", 1},        {"b<=a", 0},        {"B<a", 1}, // character codes,
-                                                                                        // not locale order
-        {"a>B", 1},    {"A=a", 0},  {"x==y", 0}, // the first "=" splits: x against =y
-        {"a<>=b", 1},                            // "<>" is tried first
-        {"\xE9>z", 1},                           // codes above 127 compare as unsigned
-        {"=", 1},      {"true", 1}, {"TRUE", 1},        {"False", 0},       {" true", -1}, {"maybe", -1},
+        {"9<10", 0},
+        {"a=a", 1},
+        {" \"a\" = a ", 1},
+        {"\"a b\"=a b", 1},
+        {"a<>b", 1},
+        {"a<>a", 0},
+        {"b>=a", 1},
+        {"a>=a", 1},
+        {"a<=a", 1},
+        {"b<=a", 0},
+        {"B<a", 1}, // character codes,
+                    // not locale order
+        {"a>B", 1},
+        {"A=a", 0},
+        {"x==y", 0},   // the first "=" splits: x against =y
+        {"a<>=b", 1},  // "<>" is tried first
+        {"\xE9>z", 1}, // codes above 127 compare as unsigned
+        {"=", 1},
+        {"true", 1},
+        {"TRUE", 1},
+        {"False", 0},
+        {" true", -1},
+        {"maybe", -1},
         {"", -1},
     };
     for (const auto& c : cases)
