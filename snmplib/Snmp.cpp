@@ -473,6 +473,7 @@ struct Snmp::Impl
     std::function<void(int, bool)> watcher;
     OctetStr engineId;
     unsigned int engineBoots = 0;
+    bool staleWaiting = false; // some stale session still had requests out
 
     int send(int command, Pdu& pdu, const SnmpTarget& target, snmp_callback cb, void* data, bool sync);
     NsSession* session(const SnmpTarget& target, const UserEntry* user, bool async, int& status);
@@ -634,6 +635,8 @@ void Snmp::Impl::markStale(const std::string& userName, const std::string& addre
                 ++it;
             }
         }
+        if (!moved.empty())
+            staleWaiting = true;
         for (auto& s : moved) {
             s->key = "stale|" + std::to_string(reinterpret_cast<uintptr_t>(s.get())) + "|" + s->key;
             std::string k = s->key;
@@ -645,6 +648,15 @@ void Snmp::Impl::markStale(const std::string& userName, const std::string& addre
 NsSession* Snmp::Impl::session(const SnmpTarget& target, const UserEntry* user, bool async, int& status)
 {
     status = SNMP_CLASS_SUCCESS;
+    if (staleWaiting) {
+        // Stale sessions that were still busy: close them once idle.
+        closeIdle(asyncSessions, true);
+        closeIdle(syncSessions, true);
+        staleWaiting = false;
+        for (auto* m : {&asyncSessions, &syncSessions})
+            for (auto& [k, sess] : *m)
+                staleWaiting = staleWaiting || sess->stale;
+    }
     const std::string address = target.get_address().get_printable();
     const bool v3 = target.get_type() == SnmpTarget::type_utarget;
     const auto* ut = v3 ? static_cast<const UTarget*>(&target) : nullptr;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -452,6 +453,43 @@ TEST_F(AgentTest, UserBasedSecurityFailuresHaveTheirCodes)
     UTarget goodPriv = user(Snmpd::ShaDesUser, SNMP_AUTHPROTOCOL_HMACSHA, SNMP_PRIVPROTOCOL_DES,
                             Snmpd::ShaAuthPass, Snmpd::ShaDesPrivPass);
     EXPECT_EQ(snmp_->get(s, goodPriv), SNMP_CLASS_SUCCESS);
+}
+
+// New credentials for a user retire the sessions of the old ones, also one
+// that still had a request out (closed once that request has ended).
+TEST_F(AgentTest, ChangedCredentialsRetireTheOldSessions)
+{
+    std::vector<std::pair<int, bool>> events;
+    snmp_->set_socket_watcher([&](int fd, bool added) { events.emplace_back(fd, added); });
+    UTarget t = user(Snmpd::Md5User, SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_NONE, Snmpd::Md5AuthPass);
+    t.set_timeout(30);
+    t.set_retry(0);
+    Pdu p = pduOf({kSysDescr}, SNMP_SECURITY_LEVEL_AUTH_NOPRIV);
+    Completion first;
+    ASSERT_EQ(snmp_->get(p, t, record, &first), SNMP_CLASS_SUCCESS);
+    ASSERT_EQ(events.size(), 1u);
+    const int oldFd = events[0].first;
+
+    user(Snmpd::Md5User, SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_NONE, "another-pass-phrase");
+    EXPECT_EQ(events.size(), 1u); // busy: kept until its request ends
+    waitFor(first);
+    EXPECT_EQ(first.calls, 1);
+
+    Completion second;
+    ASSERT_EQ(snmp_->get(p, t, record, &second), SNMP_CLASS_SUCCESS);
+    waitFor(second);
+    EXPECT_EQ(second.errorStatus, SNMPv3_USM_AUTHENTICATION_FAILURE);
+    EXPECT_NE(std::find(events.begin(), events.end(), std::make_pair(oldFd, false)), events.end());
+    const auto fds = snmp_->get_sockets();
+    EXPECT_EQ(fds.size(), 1u);
+
+    // And the idle session of the wrong pass phrase goes at once.
+    user(Snmpd::Md5User, SNMP_AUTHPROTOCOL_HMACMD5, SNMP_PRIVPROTOCOL_NONE, Snmpd::Md5AuthPass);
+    EXPECT_TRUE(snmp_->get_sockets().empty());
+    Completion third;
+    ASSERT_EQ(snmp_->get(p, t, record, &third), SNMP_CLASS_SUCCESS);
+    waitFor(third);
+    EXPECT_EQ(third.errorStatus, SNMP_ERROR_SUCCESS);
 }
 
 TEST_F(AgentTest, WrongCommunityTimesOut)
