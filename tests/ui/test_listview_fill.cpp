@@ -9,6 +9,22 @@
 
 #include <cstdio>
 
+// Sanitizer builds run many times slower: they check the result, not the time.
+#if defined(__SANITIZE_ADDRESS__)
+#define VN_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VN_SANITIZED 1
+#endif
+#endif
+#ifdef VN_SANITIZED
+constexpr int kRows = 2000;
+constexpr bool kTimed = false;
+#else
+constexpr int kRows = 10000;
+constexpr bool kTimed = true;
+#endif
+
 TEST(ListViewFill, TenThousandRowsFillQuickly)
 {
     TForm form;
@@ -29,7 +45,7 @@ TEST(ListViewFill, TenThousandRowsFillQuickly)
     QElapsedTimer timer;
     timer.start();
     qint64 lastPump = 0;
-    for (int r = 0; r < 10000; ++r) {
+    for (int r = 0; r < kRows; ++r) {
         TListItem* item = lv->Items()->Add();
         item->SetCaption(QString::number(r));
         for (int c = 1; c < 7; ++c)
@@ -41,18 +57,23 @@ TEST(ListViewFill, TenThousandRowsFillQuickly)
     }
     ProcessMessages();
     const qint64 ms = timer.elapsed();
-    std::printf("list view: 10000 rows x 7 columns in %lld ms\n", static_cast<long long>(ms));
-    EXPECT_EQ(lv->Items()->Count(), 10000);
-    EXPECT_EQ(count->Caption(), "10000");
-    EXPECT_EQ(lv->Items()->Item(9999)->SubItems()->Strings(5), "value 9999.6");
-    EXPECT_LT(ms, 5000);
+    std::printf("list view: %d rows x 7 columns in %lld ms\n", kRows, static_cast<long long>(ms));
+    EXPECT_EQ(lv->Items()->Count(), kRows);
+    EXPECT_EQ(count->Caption(), QString::number(kRows));
+    EXPECT_EQ(lv->Items()->Item(kRows - 1)->SubItems()->Strings(5),
+              QStringLiteral("value %1.6").arg(kRows - 1));
+    if (kTimed) {
+        EXPECT_LT(ms, 5000);
+    }
 
     // Selecting the last row and clearing the table stay cheap too.
     timer.restart();
-    lv->SetItemIndex(9999);
-    EXPECT_EQ(lv->Selected()->Caption(), "9999");
+    lv->SetItemIndex(kRows - 1);
+    EXPECT_EQ(lv->Selected()->Caption(), QString::number(kRows - 1));
     lv->Items()->Clear();
     EXPECT_EQ(count->Caption(), "0");
-    EXPECT_LT(timer.elapsed(), 2000);
+    if (kTimed) {
+        EXPECT_LT(timer.elapsed(), 2000);
+    }
     form.Close();
 }

@@ -3,11 +3,17 @@
 #include "support/UiTestHooks.h"
 #include "ui/Vcl.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 TEST(MessageBoxes, YesNoBoxIsAnsweredByTheResponder)
 {
@@ -177,4 +183,72 @@ TEST(Controls, ProgressBarStepsAndWraps)
     EXPECT_EQ(bar.Position(), 10);
     bar.SetPosition(99);
     EXPECT_EQ(bar.Position(), 30);
+}
+
+namespace {
+// Outside test mode the real dialogs run; a timer plays the user.
+class ProductionMode
+{
+public:
+    ProductionMode() { SetUiTestMode(false); }
+    ~ProductionMode() { SetUiTestMode(true); }
+};
+
+void WhenModal(std::function<bool(QWidget*)> act)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w && w->isVisible() && act(w)) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+}
+} // namespace
+
+TEST(ProductionPath, MessageBoxShowsAQtBoxAndReturnsThePressedButton)
+{
+    ProductionMode mode;
+    QString caption;
+    QString text;
+    WhenModal([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box)
+            return false;
+        caption = box->windowTitle();
+        text = box->text();
+        box->button(QMessageBox::No)->click();
+        return true;
+    });
+    EXPECT_EQ(MessageBox(nullptr, "Save Configurations into NV-RAM ?", "Save Configure", MB_YESNO), IDNO);
+    EXPECT_EQ(caption, "Save Configure");
+    EXPECT_EQ(text, "Save Configurations into NV-RAM ?");
+
+    WhenModal([](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (box)
+            box->reject(); // closing the box answers with its cancel button
+        return box != nullptr;
+    });
+    EXPECT_EQ(MessageBox(nullptr, "text", "caption", MB_OKCANCEL), IDCANCEL);
+}
+
+TEST(ProductionPath, ShowModalRunsUntilTheUserClosesTheForm)
+{
+    ProductionMode mode;
+    TForm form;
+    form.SetCaption("Real");
+    auto* ok = new TButton(&form);
+    ok->SetModalResult(mrOk);
+    WhenModal([&](QWidget* w) {
+        if (w != &form)
+            return false;
+        QTest::mouseClick(ok, Qt::LeftButton);
+        return true;
+    });
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    EXPECT_FALSE(form.isVisible());
 }
