@@ -2422,7 +2422,8 @@ def main():
         '# vn2400-sim: the built-in state of the simulated VN-2400 switch (24 + 4 ports).',
         '# Written by sim/gen_data.py; the format is described there and in vn2400-sim --help.',
         '# sysUpTime, swL2DevInfoFrontPanelLedStatus and the current time are computed on',
-        '# every read; their values here are placeholders.',
+        '# every read; their values here are placeholders. The traffic counters of ports with a',
+        '# link grow from the values here while the simulator runs.',
         '',
     ]
     for oid in sorted(columns, key=key):
