@@ -2420,7 +2420,7 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = [
         '# vn2400-sim: the built-in state of the simulated VN-2400 switch (24 + 4 ports).',
-        '# Written by sim/gen_data.py; the format is described there and in vn2400-sim --help.',
+        '# Written by sim/gen_data.py, which describes the format.',
         '# sysUpTime, swL2DevInfoFrontPanelLedStatus and the current time are computed on',
         '# every read; their values here are placeholders. The traffic counters of ports with a',
         '# link grow from the values here while the simulator runs.',
