@@ -23,6 +23,7 @@
 #pragma once
 
 #include "gui/QnSNMPRequest2Controls.h"
+#include "mib/QnEditConstraint.h"
 #include "ui/VclTypes.h"
 
 #include <QPointer>
@@ -31,7 +32,6 @@
 #include <string>
 #include <vector>
 
-class QnEditConstraint;
 class QnOptionList;
 class TCheckBox;
 class TComboBox;
