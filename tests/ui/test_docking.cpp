@@ -127,3 +127,27 @@ TEST(Docking, ScrollBoxScrollsChildrenBeyondItsArea)
     EXPECT_GE(box.ClientWidget()->height(), 300);
     EXPECT_EQ(big->Parent(), &box);
 }
+
+TEST(Docking, SplitterDragResizesTheControlBeforeIt)
+{
+    TForm form;
+    form.SetClientWidth(400);
+    form.SetClientHeight(200);
+    TPanel* left = Dock(&form, alLeft, 100, 1);
+    auto* splitter = new TSplitter(&form);
+    splitter->SetLeft(100);
+    TPanel* rest = Dock(&form, alClient, 1, 1);
+    EXPECT_EQ(splitter->BoundsRect(), QRect(100, 0, 3, 200));
+    EXPECT_EQ(splitter->Control(), left);
+    int moved = 0;
+    splitter->OnMoved = [&](TObject*) { ++moved; };
+    form.Show();
+    QTest::mousePress(splitter, Qt::LeftButton, {}, QPoint(1, 50));
+    QTest::mouseMove(splitter, QPoint(41, 50));
+    QTest::mouseRelease(splitter, Qt::LeftButton, {}, QPoint(41, 50));
+    EXPECT_EQ(left->Width(), 140);
+    EXPECT_EQ(splitter->Left(), 140);
+    EXPECT_EQ(rest->BoundsRect(), QRect(143, 0, 257, 200));
+    EXPECT_EQ(moved, 1);
+    form.Close();
+}
