@@ -3,6 +3,7 @@
 #include "snmp/QnSNMPSession.h"
 #include "snmplib/Snmp.h"
 
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -59,7 +60,18 @@ void SnmpEventProcessor::Process(bool fromNotifier)
             AttachSession();
         ++(fromNotifier ? notifierCount_ : tickCount_);
         try {
-            SNMPProcessPendingEvents();
+            int ran = SNMPProcessPendingEvents();
+            // A reply to a completion's follow-up request (the next row of a
+            // walk) usually comes back within a fraction of a millisecond:
+            // take it in the same call rather than through another round of
+            // the event loop, for at most BatchMs in all.
+            if (fromNotifier) {
+                QElapsedTimer clock;
+                clock.start();
+                while (ran > 0 && running_ && GlobalSession && GlobalSession->outstanding() > 0 &&
+                       clock.elapsed() < BatchMs)
+                    ran = GlobalSession->wait_for_events(ReplyWaitMs);
+            }
         } catch (const std::exception& e) {
             // A completion must not end the program from inside a timer event.
             qWarning("SNMP event processing: %s", e.what());

@@ -24,6 +24,10 @@ class SnmpEventProcessor : public QObject
 
 public:
     static constexpr int IntervalMs = 20;
+    // A notifier call keeps taking the replies to requests that its own
+    // completions sent, each within ReplyWaitMs, for at most BatchMs.
+    static constexpr int ReplyWaitMs = 1;
+    static constexpr int BatchMs = 10;
 
     // Creates the timer disabled, with a 20 ms interval.
     SnmpEventProcessor();
