@@ -17,6 +17,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -438,6 +439,7 @@ void QnSNMPRequest2Edits::BeforeGet()
     LayoutColumns();
     listView_->Items()->Clear();
     lastDrawTick_ = GetTickCount();
+    drawIntervalMs_ = kDrawIntervalMs;
 }
 
 void QnSNMPRequest2Edits::ValuesReceived()
@@ -456,10 +458,15 @@ void QnSNMPRequest2Edits::ValuesReceived()
         else
             item->SubItems()->Add(text);
     }
+    // Let the toolkit draw the new rows, but not after every row: a repaint
+    // of a long list costs more than a reply, so the next one waits at least
+    // four times as long as this one took.
     const uint32_t now = GetTickCount();
-    if (now - lastDrawTick_ >= kDrawIntervalMs) {
-        lastDrawTick_ = now;
+    if (now - lastDrawTick_ >= drawIntervalMs_) {
         ProcessMessages();
+        const uint32_t after = GetTickCount();
+        drawIntervalMs_ = std::max<uint32_t>(kDrawIntervalMs, 4 * (after - now));
+        lastDrawTick_ = after;
     }
 }
 

@@ -140,4 +140,5 @@ private:
     std::unique_ptr<QnEditConstraint> constraints_;
     std::vector<int> columnVars_;
     uint32_t lastDrawTick_ = 0;
+    uint32_t drawIntervalMs_ = 40;
 };
