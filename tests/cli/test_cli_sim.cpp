@@ -239,7 +239,12 @@ TEST_F(CliSim, InvalidWritesGiveStatusAndTextAndWriteNothing)
         {{"add", kSmtp, "five", "SMTP Mail Receiver Address=x@y"}, 3, "Please enter a number between"},
         {{"set", kDevice, valid, "Management VLAN ID=5000"}, 3, "Please enter a number between 1 and 4094!"},
         // Refused by the agent: the row exists already.
-        {{"add", kSmtp, "1", "SMTP Mail Receiver Address=x@y"}, 3, "(SNMP) "},
+        {{"add", kSmtp, "1", "SMTP Mail Receiver Address=x@y"},
+         3,
+         "(SNMP) Cannot create/set variable, Inconsistent Value!"},
+        {{"set", kSmtp, "--row", "9", "SMTP Mail Receiver Address=x@y"},
+         3,
+         "(SNMP) Cannot create variable, Creation Not Allowed!"},
     };
     for (const Case& c : cases) {
         const CliResult r = Cli(c.args);
