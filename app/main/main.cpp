@@ -3,8 +3,11 @@
 // VN2400_DEMO_SCREENSHOT=<file> makes the program save a picture of its
 // active window after VN2400_DEMO_SECONDS (default 5) seconds and end; the
 // demo script uses it where no display exists.
+#include "app/Mainunit.h"
+#include "app/Startup.h"
+#include "ui/TApplication.h"
+
 #include <QApplication>
-#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 
@@ -40,9 +43,13 @@ static void ScheduleDemoScreenshot()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    StartupResult startup;
+    int exitStatus = 0;
+    if (!RunStartupOrReport(ArgumentsOf(argc, argv), startup, exitStatus))
+        return exitStatus;
     ScheduleDemoScreenshot();
-    QLabel label("VN-2400");
-    label.resize(767, 200);
-    label.show();
+    TMainForm mainForm(startup);
+    Application->SetMainForm(&mainForm);
+    mainForm.Show();
     return app.exec();
 }
