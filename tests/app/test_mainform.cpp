@@ -12,6 +12,7 @@
 #include "support/UiTestHooks.h"
 
 #include "ui/TButton.h"
+#include "ui/TImage.h"
 #include "ui/TLabel.h"
 #include "ui/TListView.h"
 #include "ui/TMenu.h"
