@@ -13,8 +13,8 @@
 namespace {
 const QnSNMPVarDesc LedStatusDesc[] = {
     {"1.3.6.1.4.1.98762.11.63.6.2.1.1.5", "swL2DevInfoFrontPanelLedStatus", SYN_DISPLAYSTR, ACC_READONLY,
-     nullptr, nullptr, nullptr, nullptr},
-    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr},
+     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
 // The form resource's geometry of the buttons of ports 1 to 24.

@@ -6,6 +6,7 @@
 
 #include "gui/QnSNMPRequest2Controls.h"
 #include "ui/TShape.h"
+#include "ui/TTimer.h"
 
 #include <QPointer>
 #include <cstdint>

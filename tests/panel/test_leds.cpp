@@ -10,8 +10,8 @@ const TColor White = 0xFFFFFF, Green = 0x00FF00, Blue = 0xFF0000, Red = 0x0000FF
 
 const QnSNMPVarDesc StatusDesc[] = {
     {"1.3.6.1.4.1.98762.11.63.6.2.1.1.5", "swL2DevInfoFrontPanelLedStatus", SYN_DISPLAYSTR, ACC_READONLY,
-     nullptr, nullptr, nullptr, nullptr},
-    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr},
+     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
 // Power, Console and 28 ports bound like the front panel binds them.

@@ -44,17 +44,17 @@ struct PanelFixture : ::testing::Test
 
 const QnSNMPVarDesc InfoDesc[] = {
     {"1.3.6.1.4.1.98762.11.63.6.2.2.1.1.1", "Port Index", SYN_INTEGER, ACC_NOTACCESS, nullptr, nullptr,
-     nullptr, nullptr},
+     nullptr, nullptr, nullptr, nullptr},
     {"1.3.6.1.4.1.98762.11.63.6.2.2.1.1.4", "Link Status", SYN_INTEGER, ACC_READONLY, nullptr, nullptr,
-     nullptr, nullptr},
-    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr},
+     nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 const QnSNMPVarDesc ControlDesc[] = {
     {"1.3.6.1.4.1.98762.11.63.6.2.2.2.1.1", "Port Index", SYN_INTEGER, ACC_NOTACCESS, nullptr, nullptr,
-     nullptr, nullptr},
+     nullptr, nullptr, nullptr, nullptr},
     {"1.3.6.1.4.1.98762.11.63.6.2.2.2.1.3", "Admin State", SYN_INTEGER, ACC_READWRITE, nullptr, nullptr,
-     nullptr, nullptr},
-    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr},
+     nullptr, nullptr, nullptr, nullptr},
+    {nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 } // namespace
 
@@ -70,8 +70,9 @@ TEST_F(PanelFixture, ButtonsAndLedPanelsGeometryAndHints)
         TSpeedButton* b = form.SpeedButton(n);
         EXPECT_EQ(b->Hint(), QString("%1.100").arg(n));
         EXPECT_EQ(b->Top(), n % 2 ? 25 : 49) << n;
-        if (n < 13)
+        if (n < 13) {
             EXPECT_EQ(b->Left(), n % 2 ? 337 + 25 * (n - 1) / 2 : 337 + 25 * (n - 2) / 2) << n;
+        }
         EXPECT_EQ(b->GroupIndex(), 1);
     }
     // Lefts and sizes from the form resource.
