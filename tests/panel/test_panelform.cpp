@@ -165,7 +165,12 @@ TEST_F(PanelFixture, CloseWaitsForReadInFlight)
     ASSERT_TRUE(leds->Busy || leds->Outstanding > 0); // the first read left at creation
     form->Close();
     EXPECT_EQ(form ? form->LedRequest() : nullptr, nullptr);
-    PumpUntil([&] { return form.isNull(); }, 2000);
+    PumpUntil(
+        [&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return form.isNull();
+        },
+        2000);
     EXPECT_TRUE(form.isNull()); // the panel frees itself on close
 }
 
