@@ -5,6 +5,8 @@
 // demo script uses it where no display exists.
 #include "app/Mainunit.h"
 #include "app/Startup.h"
+#include "features/Descriptors.h"
+#include "panel/Panelvn2400formunit.h"
 #include "ui/TApplication.h"
 
 #include <QApplication>
@@ -48,6 +50,11 @@ int main(int argc, char** argv)
     if (!RunStartupOrReport(ArgumentsOf(argc, argv), startup, exitStatus))
         return exitStatus;
     ScheduleDemoScreenshot();
+    // The front panel opens the port tables of the catalogue on a double-click
+    // and is hosted in the main window's client area on its first activation.
+    TPanelVN2400Form::SetPortPageTables(PortInformation1Desc, PortControl1Desc);
+    TMainForm::SetFrontPanelHost(
+        [](TMainForm& form, TScrollBox& scrollBox) { HostFrontPanel(&form, &scrollBox, form.StatusBar); });
     TMainForm mainForm(startup);
     Application->SetMainForm(&mainForm);
     mainForm.Show();
